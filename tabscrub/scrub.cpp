@@ -99,6 +99,9 @@ ScrubResult ScrubFile(const std::string& input, bool delete_backup) {
       if (read < kBlockSize) break;
     }
     if (int error = target.WriteTimes(times)) return Failed(kSetTimesFailed, {input}, error);
+    // The backup may be deleted next, so a write the system reports only on
+    // closing must stop the run while the backup is still there.
+    if (int error = target.Close()) return Failed(kWriteFailed, {input}, error);
   }
 
   // A failure to remove the backup costs nothing: the cleaned file is complete.

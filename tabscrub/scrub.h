@@ -26,8 +26,9 @@
 
 namespace tabscrub {
 
-// Longest input path accepted: the backup name (path + ".bak" + terminator)
-// must fit the 260-character path limit users' other tools share.
+// Longest input path accepted, in bytes: with ".bak" and a terminator the
+// backup name must fit in 260 characters, the path limit of the desktop build,
+// so a table cleaned here can be cleaned there too.
 inline constexpr size_t kMaxInputPathLength = 255;
 // The copy reads the backup in blocks of this many bytes.
 inline constexpr size_t kBlockSize = 100;

@@ -39,9 +39,12 @@ int SystemFile::Create(const std::string& path) {
   return 0;
 }
 
-void SystemFile::Close() {
-  if (fd_ >= 0) ::close(fd_);
+int SystemFile::Close() {
+  if (fd_ < 0) return 0;
+  int result = ::close(fd_);
   fd_ = -1;
+  // The descriptor is gone even when close reports an error, so it is never retried.
+  return result == 0 || errno == EINTR ? 0 : errno;
 }
 
 int SystemFile::Size(uint64_t* size) const {

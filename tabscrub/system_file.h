@@ -28,7 +28,8 @@ class SystemFile {
   // Creates `path` for writing, replacing any file there; the new file gets
   // the ordinary permissions for new files.
   int Create(const std::string& path);
-  void Close();
+  // Closes the file; a write the system had deferred may fail only here.
+  int Close();
 
   int Size(uint64_t* size) const;
   // Reads up to `capacity` bytes into `buffer`; fewer only at the end of the file.
