@@ -52,6 +52,14 @@ inline constexpr std::array<VocabularyEntry, kDamageKindCount> kDamageKinds{{
     {"chemic", 4}, {"electric", 5}, {"general", 6},
 }};
 
+// The weapon types every database that names weapons shares; the code is the
+// weapon's type index. Databases that know further kinds of attack add their
+// own codes after these.
+inline constexpr std::array<VocabularyEntry, 7> kWeaponTypes{{
+    {"sword", 0}, {"axe", 1}, {"dagger", 2}, {"spear", 3},
+    {"hammer", 4}, {"bow", 5}, {"crossbow", 6},
+}};
+
 }  // namespace buildlib
 
 #endif  // BAKE_BUILDLIB_GAME_VOCABULARY_H_
