@@ -1,0 +1,68 @@
+#!/usr/bin/env python3
+"""Times the hivecast converter on generated INI texts shaped like the
+builders' output: one section per row named like "Lever00001" (names that
+differ only in their digits crowd a few dozen home slots), about eight keys
+per section and a running SortOrderID.
+
+Usage: bench/hivecast.py [build directory]   (default: build)
+Prints sections per second for a 6,554-section and a 65,535-section text and
+the ratio of their times; the larger one is 10x the rows and should take
+about 10x the time, well under a second.
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def make_ini(path, sections):
+    lines = []
+    for i in range(sections):
+        name = "Lever%05d" % (i + 1)
+        lines.append("")
+        lines.append("[%s]" % name)
+        lines.append("Name=%s" % name)
+        lines.append("Model=lever_%d" % (i % 7))
+        lines.append("Sound=switch.wav")
+        lines.append("SwitchTime=1.33")
+        lines.append("Place1=0.5, 1.5, %d" % (i % 40))
+        lines.append("Place2=3, 4")
+        lines.append("Description=A lever, stiff with rust")
+        lines.append("SortOrderID=%d" % i)
+    with open(path, "w", newline="\n") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def best_time(program, ini, runs=3):
+    best = None
+    for _ in range(runs):
+        start = time.perf_counter()
+        subprocess.run([program, ini], check=True)
+        elapsed = time.perf_counter() - start
+        best = elapsed if best is None else min(best, elapsed)
+    return best
+
+
+def main():
+    build = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build")
+    program = os.path.join(build, "bin", "hivecast")
+    if not os.access(program, os.X_OK):
+        sys.exit("hivecast not found at %s; build it first" % program)
+    times = {}
+    with tempfile.TemporaryDirectory() as tmp:
+        for sections in (6554, 65535):
+            ini = os.path.join(tmp, "tempreg%d.ini" % sections)
+            make_ini(ini, sections)
+            t = best_time(program, ini)
+            times[sections] = t
+            reg = ini[:-4] + ".reg"
+            print("%6d sections: %7.3f s  %10.0f sections/s  (INI %.1f MB, registry %.1f MB)" % (
+                sections, t, sections / t, os.path.getsize(ini) / 1e6, os.path.getsize(reg) / 1e6))
+    print("time ratio 65535/6554: %.2f (rows ratio 10.0)" % (times[65535] / times[6554]))
+
+
+if __name__ == "__main__":
+    main()
