@@ -195,16 +195,19 @@ int TableFile::ConvertToRegistry() {
                 kConverterName, ini_name.c_str());
     return 0;
   }
-  platform::ProcessResult run = platform::RunHidden(converter, {ini_name});
+  // The converter runs without a console of its own; what it says on standard
+  // error is shown only when it fails, as the reason.
+  std::string said;
+  platform::ProcessResult run = platform::RunHidden(converter, {ini_name}, &said);
   switch (run.outcome) {
     case platform::ProcessResult::Outcome::kExited:
       if (run.exit_code == 0) return 1;
-      ReportError("The converter \"%s\" failed on \"%s\" (exit status %d).\n", converter.c_str(),
-                  ini_name.c_str(), run.exit_code);
+      ReportError("The converter \"%s\" failed on \"%s\" (exit status %d).\n%s",
+                  converter.c_str(), ini_name.c_str(), run.exit_code, said.c_str());
       return 0;
     case platform::ProcessResult::Outcome::kSignaled:
-      ReportError("The converter \"%s\" was ended by signal %d while converting \"%s\".\n",
-                  converter.c_str(), run.signal, ini_name.c_str());
+      ReportError("The converter \"%s\" was ended by signal %d while converting \"%s\".\n%s",
+                  converter.c_str(), run.signal, ini_name.c_str(), said.c_str());
       return 0;
     case platform::ProcessResult::Outcome::kNotStarted:
       ReportError("Can't start the converter \"%s\" on \"%s\": %s.\n", converter.c_str(),

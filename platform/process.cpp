@@ -24,8 +24,13 @@ bool IsExecutableFile(const std::string& path) {
 
 }  // namespace
 
-ProcessResult RunHidden(const std::string& program, const std::vector<std::string>& args) {
+ProcessResult RunHidden(const std::string& program, const std::vector<std::string>& args,
+                        std::string* error_output) {
   ProcessResult result;
+  if (error_output != nullptr) error_output->clear();
+  // The child's standard error goes to an unnamed temporary file, read back
+  // once it has ended (a pipe could fill up and stall it).
+  std::FILE* error_file = error_output != nullptr ? std::tmpfile() : nullptr;
   std::vector<std::string> owned;
   owned.reserve(args.size() + 1);
   owned.push_back(program);
@@ -38,25 +43,38 @@ ProcessResult RunHidden(const std::string& program, const std::vector<std::strin
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  if (error_file != nullptr) {
+    posix_spawn_file_actions_adddup2(&actions, fileno(error_file), STDERR_FILENO);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  }
 
   // Output already buffered must not be duplicated into the child.
   std::fflush(nullptr);
   pid_t pid = 0;
   int rc = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
-  if (rc != 0) {
-    result.outcome = ProcessResult::Outcome::kNotStarted;
-    result.error = rc;
-    return result;
-  }
   int status = 0;
-  while (::waitpid(pid, &status, 0) < 0) {
-    if (errno != EINTR) {
-      result.outcome = ProcessResult::Outcome::kNotStarted;
-      result.error = errno;
-      return result;
+  int wait_error = 0;
+  if (rc == 0) {
+    while (::waitpid(pid, &status, 0) < 0) {
+      if (errno != EINTR) {
+        wait_error = errno;
+        break;
+      }
     }
+  }
+  if (error_file != nullptr) {
+    std::rewind(error_file);
+    char buffer[kMaxErrorOutput];
+    size_t n = std::fread(buffer, 1, sizeof buffer, error_file);
+    error_output->assign(buffer, n);
+    std::fclose(error_file);
+  }
+  if (rc != 0 || wait_error != 0) {
+    result.outcome = ProcessResult::Outcome::kNotStarted;
+    result.error = rc != 0 ? rc : wait_error;
+    return result;
   }
   if (WIFEXITED(status)) {
     result.outcome = ProcessResult::Outcome::kExited;

@@ -6,6 +6,7 @@
 #ifndef BAKE_PLATFORM_PROCESS_H_
 #define BAKE_PLATFORM_PROCESS_H_
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,13 @@ struct ProcessResult {
   int error = 0;
 };
 
-// Runs `program` (a path) with `args` in the current directory, its output
-// discarded, and waits until it ends.
-ProcessResult RunHidden(const std::string& program, const std::vector<std::string>& args);
+// Runs `program` (a path) with `args` in the current directory and waits
+// until it ends. Its standard output is discarded; its standard error is
+// kept in `error_output` (up to kMaxErrorOutput bytes) when that is given,
+// else discarded.
+constexpr size_t kMaxErrorOutput = 4096;
+ProcessResult RunHidden(const std::string& program, const std::vector<std::string>& args,
+                        std::string* error_output = nullptr);
 
 // The directory that holds the running program, with a trailing '/', or an
 // empty text when it cannot be found.
