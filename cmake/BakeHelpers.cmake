@@ -1,18 +1,22 @@
 # Helpers shared by every folder's CMakeLists.txt.
 
-# bake_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# bake_add_test(<name> SOURCES <files...> LIBS <targets...> [DEPENDS <programs...>])
 # Builds a GoogleTest program into build/tests and registers its cases with CTest.
-# End-to-end tests find the programs through the BAKE_BIN_DIR definition.
+# End-to-end tests find the programs through the BAKE_BIN_DIR definition and
+# name the programs they run in DEPENDS, so that those are built first.
 function(bake_add_test name)
   if(NOT BAKE_TESTS)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} bake_testsupport GTest::gtest GTest::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_compile_definitions(${name} PRIVATE BAKE_BIN_DIR="${BAKE_BIN_DIR}"
                              BAKE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  if(ARG_DEPENDS)
+    add_dependencies(${name} ${ARG_DEPENDS})
+  endif()
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
 endfunction()
