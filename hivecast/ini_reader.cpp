@@ -1,11 +1,14 @@
 #include "hivecast/ini_reader.h"
 
+#include <algorithm>
+
 namespace hivecast {
 
 bool ReadIni(std::string_view text, RegistryWriter* writer, std::vector<RepeatedSection>* repeated,
              std::string* error) {
-  // Key names and values take no more room than the text they come from.
-  writer->Reserve(text.size());
+  // No more values than lines, and their names and data take no more room
+  // than the text they come from.
+  writer->Reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1, text.size());
   bool in_section = false;
   size_t line_number = 0;
   size_t start = 0;

@@ -97,9 +97,9 @@ bool RegistryWriter::AddSection(std::string_view name) {
   key_index_.clear();
   auto [it, inserted] = section_index_.try_emplace(Folded(name), sections_.size());
   if (inserted) {
-    sections_.push_back(Section{std::string(name), {}});
+    sections_.push_back(Section{std::string(name), values_.size(), 0});
   } else {
-    sections_[it->second] = Section{std::string(name), {}};
+    sections_[it->second] = Section{std::string(name), values_.size(), 0};
   }
   current_ = it->second;
   return !inserted;
@@ -128,7 +128,9 @@ void RegistryWriter::FinishValue(Value value, size_t count, size_t longest) {
   // linear overall.
   constexpr size_t kLinearSearchLimit = 16;
   constexpr size_t kNone = std::numeric_limits<size_t>::max();
-  std::vector<Value>& values = sections_[current_].values;
+  Section& section = sections_[current_];
+  assert(section.first + section.count == values_.size());
+  std::span<Value> values = std::span<Value>(values_).subspan(section.first, section.count);
   const std::string_view name = NameOf(value);
   size_t existing = kNone;
   if (key_index_.empty() && values.size() < kLinearSearchLimit) {
@@ -146,7 +148,8 @@ void RegistryWriter::FinishValue(Value value, size_t count, size_t longest) {
     if (!inserted) existing = it->second;
   }
   if (existing == kNone) {
-    values.push_back(value);
+    values_.push_back(value);
+    ++section.count;
   } else {
     values[existing] = value;  // the earlier bytes stay unused in bytes_
   }
@@ -209,8 +212,8 @@ bool RegistryWriter::CheckLimits(std::string* error) const {
   // Texts are made only for a failure: this runs over every value.
   auto section_problem = [&](const Section& section) -> std::string {
     if (section.name.size() > kMaxCount) return "the name is longer than " + limit + " bytes";
-    if (section.values.size() > kMaxCount) {
-      return std::to_string(section.values.size()) + " keys; a section holds at most " + limit +
+    if (section.count > kMaxCount) {
+      return std::to_string(section.count) + " keys; a section holds at most " + limit +
              " keys";
     }
     return {};
@@ -236,7 +239,7 @@ bool RegistryWriter::CheckLimits(std::string* error) const {
       *error = "section " + Quoted(section.name) + ": " + problem;
       return false;
     }
-    for (const Value& value : section.values) {
+    for (const Value& value : ValuesOf(section)) {
       if (std::string problem = value_problem(value); !problem.empty()) {
         *error = "section " + Quoted(section.name) + ", key " + Quoted(NameOf(value)) + ": " + problem;
         return false;
@@ -259,8 +262,8 @@ bool RegistryWriter::Build(std::string* bytes, std::string* error) const {
     const Section& section = sections_[s];
     node_offset[s] = total;
     size_t node_size = registry::kSectionNodeHeader + section.name.size() +
-                       registry::kSlotSize * section.values.size();
-    for (const Value& value : section.values) {
+                       registry::kSlotSize * section.count;
+    for (const Value& value : ValuesOf(section)) {
       if (node_size > kMaxOffset) break;  // reported below
       node_size += registry::kValueNodeHeader + value.name_size + value.data_size;
     }
@@ -288,7 +291,8 @@ bool RegistryWriter::Build(std::string* bytes, std::string* error) const {
   for (size_t s = 0; s < section_count; ++s) {
     const Section& section = sections_[s];
     assert(out.size() == node_offset[s]);
-    const size_t key_count = section.values.size();
+    const size_t key_count = section.count;
+    const std::span<const Value> values = ValuesOf(section);
     PutU16(&out, key_count);
     PutU16(&out, section.name.size());
     out.append(section.name);
@@ -299,16 +303,15 @@ bool RegistryWriter::Build(std::string* bytes, std::string* error) const {
                     registry::kSlotSize * key_count;
     for (size_t k = 0; k < key_count; ++k) {
       value_offset[k] = static_cast<uint32_t>(offset);
-      offset += registry::kValueNodeHeader + section.values[k].name_size +
-                section.values[k].data_size;
+      offset += registry::kValueNodeHeader + values[k].name_size + values[k].data_size;
     }
     const SlotTable keys = PlaceNames(
-        key_count, [&](uint32_t i) { return NameOf(section.values[i]); });
+        key_count, [&](uint32_t i) { return NameOf(values[i]); });
     for (size_t slot = 0; slot < key_count; ++slot) {
       PutU16(&out, keys.next[slot]);
       PutU32(&out, value_offset[keys.entry_of_slot[slot]]);
     }
-    for (const Value& value : section.values) {
+    for (const Value& value : values) {
       out.push_back(static_cast<char>(value.type));
       PutU16(&out, value.name_size);
       out.append(bytes_, value.name_at, value.name_size + value.data_size);

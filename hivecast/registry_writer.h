@@ -25,6 +25,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -60,9 +61,12 @@ class RegistryWriter {
   bool Build(std::string* bytes, std::string* error) const;
 
   size_t section_count() const { return sections_.size(); }
-  // Room for about this many bytes of key names and value data, so that a
-  // large table does not grow its store step by step.
-  void Reserve(size_t bytes) { bytes_.reserve(bytes); }
+  // Room for about this many values and bytes of key names and value data,
+  // so that a large table does not grow its stores step by step.
+  void Reserve(size_t values, size_t bytes) {
+    values_.reserve(values);
+    bytes_.reserve(bytes);
+  }
 
  private:
   // One value. Its key name, and right after it its data exactly as stored
@@ -80,10 +84,18 @@ class RegistryWriter {
     size_t count = 0;
     size_t longest = 0;
   };
+  // A section's values are values_[first, first + count). Only the newest
+  // section takes values, so its range always ends at the end of values_;
+  // the values of a replaced section stay behind unused.
   struct Section {
     std::string name;
-    std::vector<Value> values;
+    size_t first = 0;
+    size_t count = 0;
   };
+
+  std::span<const Value> ValuesOf(const Section& section) const {
+    return std::span<const Value>(values_).subspan(section.first, section.count);
+  }
 
   std::string_view NameOf(const Value& value) const {
     return std::string_view(bytes_).substr(value.name_at, value.name_size);
@@ -94,6 +106,7 @@ class RegistryWriter {
   bool CheckLimits(std::string* error) const;
 
   std::vector<Section> sections_;
+  std::vector<Value> values_;
   std::string bytes_;  // key names and value data of every value ever added
   // Folded section name -> index in sections_.
   std::unordered_map<std::string, size_t> section_index_;
