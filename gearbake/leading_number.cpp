@@ -1,0 +1,68 @@
+#include "gearbake/leading_number.h"
+
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace gearbake {
+
+namespace {
+
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+size_t SkipSpace(std::string_view text, size_t at) {
+  while (at < text.size() && IsSpace(text[at])) ++at;
+  return at;
+}
+size_t SkipDigits(std::string_view text, size_t at) {
+  while (at < text.size() && IsDigit(text[at])) ++at;
+  return at;
+}
+
+}  // namespace
+
+int32_t LeadingInt(std::string_view text) {
+  size_t at = SkipSpace(text, 0);
+  bool negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+  // One more than INT32_MAX: the magnitude of INT32_MIN. Accumulating stops
+  // there, so no long run of digits can overflow.
+  constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+  int64_t magnitude = 0;
+  for (; at < text.size() && IsDigit(text[at]); ++at) {
+    magnitude = magnitude * 10 + (text[at] - '0');
+    if (magnitude > kLimit) magnitude = kLimit;
+  }
+  int64_t value = negative ? -magnitude : magnitude;
+  if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(value);
+}
+
+float LeadingReal(std::string_view text) {
+  const size_t begin = SkipSpace(text, 0);
+  size_t at = begin;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+  const size_t integer_end = SkipDigits(text, at);
+  bool has_digits = integer_end > at;
+  at = integer_end;
+  if (at < text.size() && text[at] == '.') {
+    size_t fraction_end = SkipDigits(text, at + 1);
+    has_digits = has_digits || fraction_end > at + 1;
+    at = fraction_end;
+  }
+  if (!has_digits) return 0.0f;
+  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+    size_t exponent = at + 1;
+    if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
+    size_t exponent_end = SkipDigits(text, exponent);
+    if (exponent_end > exponent) at = exponent_end;  // "2e" is the number 2 and a letter
+  }
+  // The prefix is a plain decimal spelling, so strtof reads all of it.
+  const std::string number(text.substr(begin, at - begin));
+  return std::strtof(number.c_str(), nullptr);
+}
+
+}  // namespace gearbake
