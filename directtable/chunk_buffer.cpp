@@ -5,36 +5,30 @@
 
 namespace directtable {
 
-namespace {
-
-void AppendLittleEndian32(std::vector<uint8_t>* bytes, uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) {
-    bytes->push_back(static_cast<uint8_t>(value >> shift));
-  }
-}
-
-}  // namespace
-
-bool ChunkBuffer::WriteHeader(uint8_t id, size_t length) {
+uint8_t* ChunkBuffer::AppendChunk(uint8_t id, size_t length) {
   if (length > kMaxChunkLength) {
     too_large_ = true;
-    return false;
+    return nullptr;
   }
-  bytes_.push_back(id);
-  if (length <= kMaxShortChunkLength) {
-    bytes_.push_back(static_cast<uint8_t>(length * 2));
+  size_t header = length <= kMaxShortChunkLength ? 2 : 5;
+  size_t at = bytes_.size();
+  bytes_.resize(at + header + length);
+  uint8_t* out = bytes_.data() + at;
+  *out++ = id;
+  if (header == 2) {
+    *out++ = static_cast<uint8_t>(length * 2);
   } else {
-    AppendLittleEndian32(&bytes_, static_cast<uint32_t>(length * 2 + 1));
+    uint32_t field = static_cast<uint32_t>(length * 2 + 1);
+    for (int shift = 0; shift < 32; shift += 8) *out++ = static_cast<uint8_t>(field >> shift);
   }
-  return true;
+  return out;
 }
 
 void ChunkBuffer::WriteChunk(uint8_t id, const void* data, size_t length) {
-  if (!WriteHeader(id, length)) return;
-  if (length == 0) return;
+  uint8_t* out = AppendChunk(id, length);
+  if (out == nullptr || length == 0) return;
   assert(data != nullptr);
-  const uint8_t* bytes = static_cast<const uint8_t*>(data);
-  bytes_.insert(bytes_.end(), bytes, bytes + length);
+  std::memcpy(out, data, length);
 }
 
 void ChunkBuffer::WriteChunk(uint8_t id, const ChunkBuffer& payload) {
@@ -44,9 +38,10 @@ void ChunkBuffer::WriteChunk(uint8_t id, const ChunkBuffer& payload) {
 }
 
 void ChunkBuffer::WriteText(uint8_t id, std::string_view text) {
-  if (!WriteHeader(id, text.size() + 1)) return;
-  bytes_.insert(bytes_.end(), text.begin(), text.end());
-  bytes_.push_back(0);
+  uint8_t* out = AppendChunk(id, text.size() + 1);
+  if (out == nullptr) return;
+  if (!text.empty()) std::memcpy(out, text.data(), text.size());
+  out[text.size()] = 0;
 }
 
 void ChunkBuffer::WriteInt(uint8_t id, int32_t value) {

@@ -51,9 +51,10 @@ class ChunkBuffer {
   bool too_large() const { return too_large_; }
 
  private:
-  // Appends the id and the length field; false (nothing written) when the
-  // length cannot be encoded.
-  bool WriteHeader(uint8_t id, size_t length);
+  // Appends the id and the length field and room for `length` data bytes;
+  // returns where the data goes, or null (nothing appended) when the length
+  // cannot be encoded.
+  uint8_t* AppendChunk(uint8_t id, size_t length);
 
   // Geometric growth of the vector keeps appending linear in the output size,
   // which matters for large speech tables.
