@@ -304,6 +304,18 @@ TEST(SpeechbakeTest, UnwritableOutputReportsTheReasonAndLeavesNoFile) {
   EXPECT_EQ(testsupport::ListDir(run.File("out")), std::vector<std::string>{});
 }
 
+TEST(SpeechbakeTest, AMainChunkTooLargeForReadersIsNotSaved) {
+  SpeechRun run;
+  run.Set("HeroAcks.txt", "Bob\tSelection\t" + std::string(10'000'000, 'x') + "\n");
+  RunResult result = run.Bake();
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_NE(result.out.find("Saving database.\nCould not save acks.db: its main chunk would be 10000"),
+            std::string::npos);
+  EXPECT_NE(result.out.find(" bytes, more than the 10000000 bytes a database reader accepts.\n"), std::string::npos);
+  EXPECT_FALSE(FileExists(run.File("out/acks.db")));
+  EXPECT_TRUE(FileExists(run.File("tempreg.reg")));
+}
+
 TEST(SpeechbakeTest, AZeroByteInATableStopsTheRun) {
   SpeechRun run;
   run.Set("HeroNotifies.txt", std::string("Bob\tMove\tm\nBob\tMo\0ve\tx\n", 23));
