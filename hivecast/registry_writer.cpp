@@ -23,9 +23,17 @@ std::string Folded(std::string_view name) {
 }
 
 std::string Quoted(std::string_view name) {
-  if (name.size() <= kNameShownInMessages) return "\"" + std::string(name) + "\"";
-  return "\"" + std::string(name.substr(0, kNameShownInMessages)) + "...\" (" +
-         std::to_string(name.size()) + " bytes)";
+  std::string quoted(1, '"');
+  if (name.size() <= kNameShownInMessages) {
+    quoted.append(name);
+    quoted.push_back('"');
+    return quoted;
+  }
+  quoted.append(name.substr(0, kNameShownInMessages));
+  quoted.append("...\" (");
+  quoted.append(std::to_string(name.size()));
+  quoted.append(" bytes)");
+  return quoted;
 }
 
 void PutU16(std::string* out, size_t v) {

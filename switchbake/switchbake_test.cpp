@@ -18,36 +18,18 @@ using testsupport::RunResult;
 using testsupport::TempDir;
 using testsupport::WriteFile;
 
-const std::string kTail = Bytes("00 00 02 0C 02 08 01 00 00 00");
+using testsupport::Chunk;
+const std::string kTail = testsupport::DatabaseTail();
 const char kBanner[] =
     "Levers database builder.\n"
     "Compiles LeverPrototypes.txt from the current directory into levers.ldb.\n"
     "\tUsage:\n"
     "\t  switchbake <output path>\n";
 
-// A chunk with a short or long length, as the database stores it.
-std::string Chunk(uint8_t id, const std::string& payload) {
-  std::string out(1, static_cast<char>(id));
-  uint32_t n = static_cast<uint32_t>(payload.size());
-  if (n < 128) {
-    out += static_cast<char>(n * 2);
-  } else {
-    uint32_t v = n * 2 + 1;
-    for (int i = 0; i < 4; ++i) out += static_cast<char>(v >> (8 * i));
-  }
-  return out + payload;
-}
-std::string Text(uint8_t id, const std::string& text) {
-  return Chunk(id, text + std::string(1, '\0'));
-}
-std::string Int(uint8_t id, int32_t v) {
-  return Chunk(id, std::string(reinterpret_cast<const char*>(&v), 4));
-}
-template <class Values>
-std::string Floats(uint8_t id, const Values& values) {
+std::string Floats(uint8_t id, const std::array<float, 4>& values) {
   std::string bytes;
-  for (float f : values) bytes.append(reinterpret_cast<const char*>(&f), 4);
-  return Chunk(id, bytes);
+  for (float f : values) bytes += testsupport::FloatChunk(0, f).substr(2);
+  return testsupport::Chunk(id, bytes);
 }
 
 struct Lever {
@@ -62,9 +44,12 @@ struct Lever {
 };
 
 std::string LeverBytes(const Lever& l) {
-  return Chunk(1, Text(0, l.name) + Floats(1, l.places) + Int(2, l.place_count) +
-                      Floats(3, std::array<float, 1>{l.scale}) + Int(4, l.ticks) + Text(5, l.material) +
-                      Text(6, l.sound) + Text(7, l.description));
+  using testsupport::FloatChunk;
+  using testsupport::IntChunk;
+  using testsupport::TextChunk;
+  return Chunk(1, TextChunk(0, l.name) + Floats(1, l.places) + IntChunk(2, l.place_count) +
+                      FloatChunk(3, l.scale) + IntChunk(4, l.ticks) + TextChunk(5, l.material) +
+                      TextChunk(6, l.sound) + TextChunk(7, l.description));
 }
 
 std::string Database(const std::string& elements) {

@@ -159,4 +159,35 @@ std::string Hex(const std::string& bytes) {
   return out;
 }
 
+std::string Chunk(uint8_t id, const std::string& payload) {
+  std::string chunk(1, static_cast<char>(id));
+  uint32_t n = static_cast<uint32_t>(payload.size());
+  if (n < 128) {
+    chunk += static_cast<char>(n * 2);
+  } else {
+    uint32_t length = n * 2 + 1;
+    for (int i = 0; i < 4; ++i) chunk += static_cast<char>((length >> (8 * i)) & 0xFF);
+  }
+  return chunk + payload;
+}
+
+std::string TextChunk(uint8_t id, const std::string& text) {
+  return Chunk(id, text + std::string(1, '\0'));
+}
+
+std::string IntChunk(uint8_t id, int32_t value) {
+  uint32_t v = static_cast<uint32_t>(value);
+  std::string bytes;
+  for (int i = 0; i < 4; ++i) bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
+  return Chunk(id, bytes);
+}
+
+std::string FloatChunk(uint8_t id, float value) {
+  int32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return IntChunk(id, bits);
+}
+
+std::string DatabaseTail() { return Bytes("00 00 02 0C 02 08 01 00 00 00"); }
+
 }  // namespace testsupport

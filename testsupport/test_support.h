@@ -54,6 +54,19 @@ std::string Bytes(const std::string& hex);
 // Upper-case hex pairs separated by single spaces, for readable failures.
 std::string Hex(const std::string& bytes);
 
+// A database chunk written out independently of the programs' writers: the
+// id, the length (one byte 2L below 128 bytes, else four bytes 2L+1) and
+// the payload.
+std::string Chunk(uint8_t id, const std::string& payload);
+// A text field chunk: the text and its terminating zero byte.
+std::string TextChunk(uint8_t id, const std::string& text);
+// A 4-byte field chunk holding an integer or a single-precision real.
+std::string IntChunk(uint8_t id, int32_t value);
+std::string FloatChunk(uint8_t id, float value);
+// The ten bytes every database ends with: the empty object table and the
+// object data chunk holding version 1.
+std::string DatabaseTail();
+
 }  // namespace testsupport
 
 #endif  // BAKE_TESTSUPPORT_TEST_SUPPORT_H_

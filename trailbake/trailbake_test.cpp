@@ -55,20 +55,8 @@ Database ReadDatabase(const std::string& bytes) {
   return database;
 }
 
-// A chunk in the container's encoding, written out independently of the archive.
-std::string Chunk(uint8_t id, const std::string& payload) {
-  std::string chunk(1, static_cast<char>(id));
-  uint32_t n = static_cast<uint32_t>(payload.size());
-  if (n < 128) {
-    chunk += static_cast<char>(n * 2);
-  } else {
-    uint32_t length = n * 2 + 1;
-    for (int i = 0; i < 4; ++i) chunk += static_cast<char>((length >> (8 * i)) & 0xFF);
-  }
-  return chunk + payload;
-}
-
-const std::string kFileTail = Bytes("00 00 02 0C 02 08 01 00 00 00");
+using testsupport::Chunk;
+const std::string kFileTail = testsupport::DatabaseTail();
 
 // A list chunk of 16 copies of `entry`.
 std::string FullList(uint8_t id, const std::string& entry) {
