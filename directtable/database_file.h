@@ -29,10 +29,6 @@ inline constexpr uint8_t kObjectDataChunkId = 2;
 inline constexpr uint8_t kVersionChunkId = 2;
 inline constexpr int32_t kContainerVersion = 1;
 
-// A container reader refuses a top-level chunk of 10,000,001 bytes or more,
-// so a larger main chunk would make the whole database unreadable.
-inline constexpr size_t kMaxTopLevelChunkLength = 10'000'000;
-
 // The database's path from the program's argument: a trailing '\' becomes
 // '/', a '/' is added unless the argument ends in one, then the file name.
 // The argument must not be empty (the frame refuses that before).

@@ -8,9 +8,11 @@
 // builders expect to find. A builder supplies only its description and its
 // database object.
 //
-// Exit status 0 means the database was written. Every other outcome is
-// status 1: wrong command line, a missing table, a table the parser refused
-// (then nothing at all is written), or a database that could not be saved.
+// Exit statuses: a wrong argument count (the banner is shown) and a missing
+// table ("Can't open file: ") end with status 0 and touch no file; these are
+// the builders' long-standing statuses, kept for whatever runs them. Status 1
+// is for an empty output path, a table the parser refused (then nothing at
+// all is written), and a database that could not be saved.
 #ifndef BAKE_DIRECTTABLE_PROGRAM_FRAME_H_
 #define BAKE_DIRECTTABLE_PROGRAM_FRAME_H_
 

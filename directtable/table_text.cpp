@@ -3,8 +3,6 @@
 #include <cassert>
 #include <cstring>
 
-#include "directtable/console_output.h"
-
 namespace directtable {
 
 namespace {
@@ -29,15 +27,12 @@ std::string_view TableText::CutLine() {
 }
 
 bool TableText::NextLine(std::string_view* line) {
-  if (failed_ || position_ >= size_) return false;
+  if (position_ >= size_) return false;
   *line = CutLine();
   ++line_number_;
-  if (std::memchr(line->data(), '\0', line->size()) != nullptr) {
-    failed_ = true;
-    PrintText("\nError in line: " + std::to_string(line_number_) + "\n" + file_name_ +
-              ": the line holds a zero byte (is the table saved as Unicode text?)");
-    EndLine();
-    return false;
+  // The line's text is what a C string of it holds.
+  if (const void* zero = std::memchr(line->data(), '\0', line->size())) {
+    *line = line->substr(0, static_cast<const char*>(zero) - line->data());
   }
   return true;
 }

@@ -6,11 +6,14 @@
 // line number is the line's position among the table's non-empty lines, the
 // header being line 1.
 //
+// The parsers read each line as a C text: a zero byte ends the line's text,
+// and the bytes after it up to the line break belong to no cell. Line breaks
+// are still looked for over the whole table, so the lines after such a line
+// are read as usual. A zero byte is never an error and is not reported.
+//
 // The mapped file is not zero-terminated: the text ends where the file ends,
 // and every view handed out lies inside it. Lines are views into the mapping,
-// so no table text is copied. A line holding a zero byte is refused (reported
-// with the table's name and the line number): such a table was saved as
-// Unicode text, and its texts would be cut short in the database.
+// so no table text is copied.
 #ifndef BAKE_DIRECTTABLE_TABLE_TEXT_H_
 #define BAKE_DIRECTTABLE_TABLE_TEXT_H_
 
@@ -26,9 +29,8 @@ class TableText {
   // `data` and `size` describe the whole table; `file_name` names it in messages.
   TableText(std::string_view file_name, const char* data, size_t size);
 
-  // Moves to the next line, counts it and sets *line to it. False at the end of
-  // the text, or after printing the message for a line that holds a zero byte
-  // (then failed() is true).
+  // Moves to the next line, counts it and sets *line to its text (up to its
+  // first zero byte, if it holds one). False at the end of the text.
   bool NextLine(std::string_view* line);
 
   // Passes over the next line without counting or checking it: for a table
@@ -37,7 +39,6 @@ class TableText {
 
   // Number of lines handed out by NextLine so far.
   int line_number() const { return line_number_; }
-  bool failed() const { return failed_; }
   const std::string& file_name() const { return file_name_; }
 
  private:
@@ -50,7 +51,6 @@ class TableText {
   size_t size_;
   size_t position_ = 0;
   int line_number_ = 0;
-  bool failed_ = false;
 };
 
 // Cuts `line` into cells at TABs, from cell 0 on, into cells[0], cells[1] and

@@ -11,6 +11,7 @@
 
 namespace {
 
+using namespace std::string_literals;
 using directtable::testing::ListRecords;
 using testsupport::Bytes;
 using testsupport::FileExists;
@@ -117,7 +118,7 @@ TEST(JournalbakeTest, MissingOrEmptyInputsReportedInCheckingOrder) {
     for (const std::string& table : c.missing) run.Remove(table);
     for (const std::string& table : c.empty) run.SetRaw(table, "");
     RunResult result = run.Bake();
-    EXPECT_EQ(result.exit_status, 1);
+    EXPECT_EQ(result.exit_status, 0);
     EXPECT_EQ(result.out, std::string("Can't open file: ") + c.reported + "\n");
     EXPECT_FALSE(FileExists(run.File("out/quests.qdb")));
     EXPECT_FALSE(FileExists(run.File("tempreg.reg")));
@@ -132,9 +133,12 @@ TEST(JournalbakeTest, CommandLineMistakesAndUnwritableOutput) {
       "        Usage:\n"
       "          journalbake <output path>\n";
   QuestRun run;
-  RunResult none = run.Bake({});
-  EXPECT_EQ(none.exit_status, 1);
-  EXPECT_EQ(none.out, banner);
+  for (const std::vector<std::string>& args : {std::vector<std::string>{}, std::vector<std::string>{"out", "x"}}) {
+    RunResult wrong_count = run.Bake(args);
+    EXPECT_EQ(wrong_count.exit_status, 0);
+    EXPECT_EQ(wrong_count.out, banner);
+    EXPECT_FALSE(FileExists(run.File("out/quests.qdb")));
+  }
   RunResult empty = run.Bake({""});
   EXPECT_EQ(empty.exit_status, 1);
   EXPECT_EQ(empty.out, banner);
@@ -179,13 +183,27 @@ TEST(JournalbakeTest, HostileTablesNeverCrash) {
     EXPECT_EQ(result.err, "");  // a sanitizer report lands here
     EXPECT_TRUE(result.exit_status == 0 || result.exit_status == 1) << result.exit_status;
   }
+}
+
+TEST(JournalbakeTest, AZeroByteEndsItsLinesTextAndTheRunGoesOn) {
   QuestRun run;
-  run.SetRaw("Quests.txt", std::string(kQuestHeader) + std::string("Q\0\t1\n", 5));
+  run.SetRaw("Briefing.txt", kBriefingHeader + "B\t1.5\0\t2\n\0X\t9\nC\t2\n"s);
+  run.SetRaw("Quests.txt", kQuestHeader + "Q\t1\t2\tRing,Sw\0ord,Axe\t7\nR\t3\n"s);
   RunResult result = run.Bake();
-  EXPECT_EQ(result.exit_status, 1);
-  EXPECT_EQ(result.out, "\nBuilding Briefing.txt:\nBuilding Quests.txt:\nError in line: 2\n"
-                        "Quests.txt: the line holds a zero byte (is the table saved as Unicode text?)\n");
-  EXPECT_FALSE(FileExists(run.File("out/quests.qdb")));
+  ASSERT_EQ(result.exit_status, 0) << result.out;
+  EXPECT_EQ(result.out, "\nBuilding Briefing.txt:...\nBuilding Quests.txt:..\nSaving database.\n");
+  std::vector<std::string> briefings = ListRecords(run.Database(), 1);
+  ASSERT_EQ(briefings.size(), 3u);
+  const std::string defaults = Bytes("02 08 00 00 00 00  03 08 00 00 00 00  04 02 00  05 08 00 00 00 00");
+  EXPECT_EQ(Hex(briefings[0]), Hex(Bytes("00 04 42 00  01 08 00 00 C0 3F") + defaults + Bytes("06 08 01 00 00 00  07 00")));
+  EXPECT_EQ(Hex(briefings[1]), Hex(Bytes("00 02 00  01 08 00 00 00 00") + defaults + Bytes("06 08 02 00 00 00  07 00")));
+  EXPECT_EQ(Hex(briefings[2]), Hex(Bytes("00 04 43 00  01 08 00 00 00 40") + defaults + Bytes("06 08 03 00 00 00  07 00")));
+  std::vector<std::string> quests = ListRecords(run.Database(), 2);
+  ASSERT_EQ(quests.size(), 2u);
+  EXPECT_EQ(Hex(quests[0]), Hex(Bytes("00 04 51 00  01 08 00 00 80 3F  02 08 00 00 00 40"
+                                      "03 18 01 0A 52 69 6E 67 00 01 06 53 77 00"
+                                      "04 02 00  05 00 06 00 07 00 08 00 09 00  0A 08 00 00 00 00")));
+  EXPECT_EQ(Hex(quests[1].substr(0, 10)), Hex(Bytes("00 04 52 00  01 08 00 00 40 40")));
 }
 
 }  // namespace

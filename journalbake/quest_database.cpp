@@ -45,15 +45,17 @@ constexpr QuestField kQuestFields[kQuestCells] = {
 bool QuestDatabase::ParseTable(const directtable::TableStep& step, directtable::TableText* text) {
   switch (step.kind) {
     case kBriefingTable:
-      return ParseBriefings(text);
+      ParseBriefings(text);
+      return true;
     case kQuestTable:
-      return ParseQuests(text);
+      ParseQuests(text);
+      return true;
   }
   assert(false && "unknown quest table kind");
   return false;
 }
 
-bool QuestDatabase::ParseBriefings(directtable::TableText* text) {
+void QuestDatabase::ParseBriefings(directtable::TableText* text) {
   ChunkBuffer record;
   std::array<std::string_view, kBriefingCells> cells;
   std::string_view line;
@@ -72,10 +74,9 @@ bool QuestDatabase::ParseBriefings(directtable::TableText* text) {
     briefings_.WriteChunk(kRecordId, record);
     directtable::PrintText(".");
   }
-  return !text->failed();
 }
 
-bool QuestDatabase::ParseQuests(directtable::TableText* text) {
+void QuestDatabase::ParseQuests(directtable::TableText* text) {
   ChunkBuffer record;
   std::array<std::string_view, kQuestCells> cells;
   std::string_view line;
@@ -104,7 +105,6 @@ bool QuestDatabase::ParseQuests(directtable::TableText* text) {
     quests_.WriteChunk(kRecordId, record);
     directtable::PrintText(".");
   }
-  return !text->failed();
 }
 
 void QuestDatabase::WriteList(ChunkBuffer* record, uint8_t id, std::string_view text) {

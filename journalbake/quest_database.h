@@ -29,10 +29,9 @@ class QuestDatabase : public directtable::Database {
   bool ParseTable(const directtable::TableStep& step, directtable::TableText* text) override;
   void WriteMainPayload(directtable::ChunkBuffer* payload) override;
 
-  // Each fills its table's list. They fail only on a line the text refused
-  // (a zero byte); table contents are never an error.
-  bool ParseBriefings(directtable::TableText* text);
-  bool ParseQuests(directtable::TableText* text);
+  // Each fills its table's list; table contents are never an error.
+  void ParseBriefings(directtable::TableText* text);
+  void ParseQuests(directtable::TableText* text);
 
   // Appends to `record` a list-of-texts chunk made of the comma-separated
   // pieces of `text`. Pieces are kept as written: not trimmed, empty ones

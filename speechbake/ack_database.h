@@ -75,7 +75,7 @@ class AckDatabase : public directtable::Database {
   void WriteMainPayload(directtable::ChunkBuffer* payload) override;
 
   // Parses one table into `group`. False after a line whose situation is not
-  // in the group's vocabulary (reported), or a line the text refused.
+  // in the group's vocabulary (reported).
   bool ParseTable(AckGroup* group, directtable::TableText* text);
   // The bored table carries one line before its header; it is dropped, so
   // line numbers count from the header.
