@@ -97,17 +97,8 @@ Items ReadItems(const std::string& path) {
 
 // ---- Expected bytes ---------------------------------------------------------
 
-std::string Chunk(uint8_t id, const std::string& data) {
-  std::string out(1, static_cast<char>(id));
-  uint32_t length = static_cast<uint32_t>(data.size());
-  if (length < 128) {
-    out.push_back(static_cast<char>(length * 2));
-  } else {
-    uint32_t field = length * 2 + 1;
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((field >> (8 * i)) & 0xFF));
-  }
-  return out + data;
-}
+using testsupport::Chunk;
+
 std::string U32(uint32_t v) {
   std::string out;
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
