@@ -314,7 +314,7 @@ TEST(TalentbakeTest, UnwritableOutputDirectoryFailsWithoutDatabase) {
 TEST(TalentbakeTest, ExampleTablesBake) {
   TempDir dir;
   for (const char* table : {kSkillsTable, kPerksTable}) {
-    WriteFile(dir.File(table), ReadFile(std::string(BAKE_SOURCE_DIR) + "/examples/" + table));
+    WriteFile(dir.File(table), ReadFile(std::string(BAKE_SOURCE_DIR) + "/examples/talentbake/" + table));
   }
   RunResult run = Bake(dir);
   ASSERT_EQ(run.exit_status, 0) << run.err;

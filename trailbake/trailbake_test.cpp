@@ -336,7 +336,7 @@ TEST(TrailbakeTest, BadTablesNeverCrashOrLeavePartialFiles) {
 TEST(TrailbakeTest, ExampleTablesBake) {
   TempDir dir;
   for (const char* table : {kBloodPrintsTable, kFootPrintsTable, kFirePrintsTable}) {
-    WriteFile(dir.File(table), ReadFile(std::string(BAKE_SOURCE_DIR) + "/examples/" + table));
+    WriteFile(dir.File(table), ReadFile(std::string(BAKE_SOURCE_DIR) + "/examples/trailbake/" + table));
   }
   RunResult run = Bake(dir);
   ASSERT_EQ(run.exit_status, 0) << run.err;
