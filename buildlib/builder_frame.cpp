@@ -58,4 +58,13 @@ int SaveDatabase(const std::string& output_directory, const char* file_name,
   return 0;
 }
 
+void ReadDatabase(const std::string& bytes, const std::function<void(ChunkArchive&)>& read_lists) {
+  MemoryStream stream;
+  stream.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
+  ChunkArchive archive;
+  archive.Open(stream, /*reading=*/true, /*version=*/1);
+  read_lists(archive);
+  archive.Close(stream);
+}
+
 }  // namespace buildlib

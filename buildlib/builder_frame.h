@@ -43,6 +43,10 @@ std::string OutputDirectory(const std::string& argument);
 int SaveDatabase(const std::string& output_directory, const char* file_name,
                  const std::function<void(ChunkArchive&)>& write_lists);
 
+// Reads a database held in memory: `read_lists` serialises its lists with the
+// archive in reading mode (missing lists stay as they were).
+void ReadDatabase(const std::string& bytes, const std::function<void(ChunkArchive&)>& read_lists);
+
 }  // namespace buildlib
 
 #endif  // BAKE_BUILDLIB_BUILDER_FRAME_H_

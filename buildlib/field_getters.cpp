@@ -80,6 +80,31 @@ bool ListFromText(std::string_view text, std::vector<T>* out, Read read) {
   return true;
 }
 
+// A list of 4-byte numbers: stored as a list of `list_type`, as one value of
+// its element type, or as a text read piece by piece. 1 when found.
+template <class T, class Element, class FromText>
+int NumberList(uint8_t type, const uint8_t* data, size_t room, uint8_t list_type, Element element,
+               FromText from_text, std::vector<T>* out) {
+  if (type == list_type) {
+    size_t count = 0;
+    if (!FixedListAt(data, room, &count)) return 0;
+    for (size_t i = 0; i < count; ++i) out->push_back(element(data + 2 + 4 * i));
+    return 1;
+  }
+  if (type == (list_type & ~registry::kListFlag)) {
+    if (room < 4) return 0;
+    out->push_back(element(data));
+    return 1;
+  }
+  if (type == registry::kText) {
+    std::string_view text;
+    size_t used;
+    if (!TextAt(data, room, &text, &used)) return 0;
+    return ListFromText(text, out, from_text) ? 1 : 0;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int32_t CFileRegistry::GetInt(const Section& section, const char* key, int32_t def) const {
@@ -169,24 +194,8 @@ int CFileRegistry::GetIntList(const Section& section, const char* key,
   out->clear();
   Value value;
   if (!FindValue(section, key, &value)) return 0;
-  size_t count = 0;
-  std::string_view text;
-  size_t used;
-  switch (value.type) {
-    case registry::kIntegerList:
-      if (!FixedListAt(value.data, value.room, &count)) return 0;
-      for (size_t i = 0; i < count; ++i) out->push_back(I32(value.data + 2 + 4 * i));
-      return 1;
-    case registry::kInteger:
-      if (value.room < 4) return 0;
-      out->push_back(I32(value.data));
-      return 1;
-    case registry::kText:
-      if (!TextAt(value.data, value.room, &text, &used)) return 0;
-      return ListFromText(text, out, IntFromText) ? 1 : 0;
-    default:
-      return 0;
-  }
+  return NumberList(value.type, value.data, value.room, registry::kIntegerList, I32, IntFromText,
+                    out);
 }
 
 int CFileRegistry::GetFloatList(const Section& section, const char* key,
@@ -194,24 +203,8 @@ int CFileRegistry::GetFloatList(const Section& section, const char* key,
   out->clear();
   Value value;
   if (!FindValue(section, key, &value)) return 0;
-  size_t count = 0;
-  std::string_view text;
-  size_t used;
-  switch (value.type) {
-    case registry::kRealList:
-      if (!FixedListAt(value.data, value.room, &count)) return 0;
-      for (size_t i = 0; i < count; ++i) out->push_back(F32(value.data + 2 + 4 * i));
-      return 1;
-    case registry::kReal:
-      if (value.room < 4) return 0;
-      out->push_back(F32(value.data));
-      return 1;
-    case registry::kText:
-      if (!TextAt(value.data, value.room, &text, &used)) return 0;
-      return ListFromText(text, out, FloatFromText) ? 1 : 0;
-    default:
-      return 0;
-  }
+  return NumberList(value.type, value.data, value.room, registry::kRealList, F32, FloatFromText,
+                    out);
 }
 
 int32_t CFileRegistry::GetInt(const char* section, const char* key, int32_t def) const {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "buildlib/builder_frame.h"
 #include "buildlib/chunk_archive.h"
 #include "buildlib/streams.h"
 #include "gearbake/item_database.h"
@@ -81,17 +82,15 @@ struct Items {
 
 Items ReadItems(const std::string& path) {
   Items items;
-  buildlib::FileStream file;
-  EXPECT_TRUE(file.OpenForReading(path)) << path;
-  buildlib::ChunkArchive archive;
-  archive.Open(file, true, 1);
-  archive.SerializeList(1, items.materials);
-  archive.SerializeList(2, items.weapons);
-  archive.SerializeList(3, items.armors);
-  archive.SerializeList(4, items.quick);
-  archive.SerializeList(5, items.quest);
-  archive.SerializeList(6, items.loot);
-  archive.Close(file);
+  EXPECT_TRUE(testsupport::FileExists(path)) << path;
+  buildlib::ReadDatabase(ReadFile(path), [&](buildlib::ChunkArchive& archive) {
+    archive.SerializeList(1, items.materials);
+    archive.SerializeList(2, items.weapons);
+    archive.SerializeList(3, items.armors);
+    archive.SerializeList(4, items.quick);
+    archive.SerializeList(5, items.quest);
+    archive.SerializeList(6, items.loot);
+  });
   return items;
 }
 

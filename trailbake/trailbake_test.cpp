@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "buildlib/builder_frame.h"
 #include "buildlib/chunk_archive.h"
 #include "buildlib/game_vocabulary.h"
 #include "testsupport/test_support.h"
@@ -43,15 +44,12 @@ struct Database {
 };
 
 Database ReadDatabase(const std::string& bytes) {
-  buildlib::MemoryStream stream;
-  stream.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
-  buildlib::ChunkArchive archive;
-  archive.Open(stream, /*reading=*/true, 1);
   Database database;
-  archive.SerializeList(1, database.blood);
-  archive.SerializeList(2, database.foot);
-  archive.SerializeList(3, database.fire);
-  archive.Close(stream);
+  buildlib::ReadDatabase(bytes, [&](buildlib::ChunkArchive& archive) {
+    archive.SerializeList(1, database.blood);
+    archive.SerializeList(2, database.foot);
+    archive.SerializeList(3, database.fire);
+  });
   return database;
 }
 
