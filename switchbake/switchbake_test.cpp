@@ -181,6 +181,7 @@ TEST_F(SwitchbakeTest, HostileTablesNeverCrash) {
   }
   const std::string tables[] = {
       random,
+      "",
       "Name\tPlace1\n\0Gate\t1,2\n",
       "Name\tPlace1\nGate\t" + std::string(60000, ',') + "\n",
       "Name\tName\tName\n[x]\t]\t=\n",
