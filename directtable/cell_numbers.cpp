@@ -51,10 +51,16 @@ float ReadReal(std::string_view cell) {
   // table.
   std::string text(cell);
   double value = std::strtod(text.c_str(), nullptr);
-  // Converting a double beyond the single range is undefined in C++; the
-  // hardware gives an infinity, which is what is stored.
-  if (value > FLT_MAX) return std::numeric_limits<float>::infinity();
-  if (value < -FLT_MAX) return -std::numeric_limits<float>::infinity();
+  // Converting a double beyond the single range is undefined in C++, so the
+  // rounding the hardware does is spelt out: from half a step above FLT_MAX
+  // (2^128 - 2^103) a value rounds to infinity, below that to FLT_MAX, so
+  // "3.4028235e38" (FLT_MAX as usually printed) stays FLT_MAX.
+  constexpr double kRoundsToInfinity = 0x1.ffffffp+127;
+  double magnitude = std::fabs(value);
+  if (magnitude > FLT_MAX) {
+    float limit = magnitude >= kRoundsToInfinity ? std::numeric_limits<float>::infinity() : FLT_MAX;
+    return value < 0 ? -limit : limit;
+  }
   return static_cast<float>(value);
 }
 

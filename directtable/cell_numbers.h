@@ -18,7 +18,8 @@ int32_t ReadInt(std::string_view cell);
 
 // atof, narrowed to single precision (every real field is 32 bits). Decimal
 // and hexadecimal forms, exponents, "inf" and "nan" as strtod accepts them in
-// the C locale; values beyond the single range become infinities.
+// the C locale; a value beyond the single range rounds as a conversion to
+// single precision does (to FLT_MAX, or past its half step to infinity).
 float ReadReal(std::string_view cell);
 
 }  // namespace directtable

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -57,11 +58,15 @@ TEST(ReadRealTest, ReadsLikeAtof) {
   }
 }
 
-TEST(ReadRealTest, StopsAtTheCellsEndAndSaturatesToInfinity) {
+TEST(ReadRealTest, StopsAtTheCellsEndAndRoundsLikeTheHardwareAtTheRangesEdge) {
   const char row[] = "2.59";
   EXPECT_EQ(ReadReal(std::string_view(row, 3)), 2.5f);
   EXPECT_EQ(ReadReal("1e300"), std::numeric_limits<float>::infinity());
   EXPECT_EQ(ReadReal("-1e300"), -std::numeric_limits<float>::infinity());
+  // Just above FLT_MAX but nearer to it than to the next power of two: FLT_MAX.
+  EXPECT_EQ(ReadReal("3.4028235e38"), FLT_MAX);
+  EXPECT_EQ(ReadReal("-3.4028235e38"), -FLT_MAX);
+  EXPECT_EQ(ReadReal("3.4028236e38"), std::numeric_limits<float>::infinity());
 }
 
 }  // namespace
