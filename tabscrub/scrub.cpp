@@ -67,7 +67,9 @@ ScrubResult ScrubFile(const std::string& input, bool delete_backup) {
     if (int error = file.OpenForReading(input)) return Failed(kOpenInputFailed, {input}, error);
     uint64_t size = 0;
     if (int error = file.Size(&size)) return Failed(kSizeFailed, {}, error);
-    if (size == 0) return Refused(ScrubResult::Outcome::kEmptyInput, Format(kInputEmpty, {input}));
+    // The notice is shown as it stands: unlike the error texts it has no line
+    // feed of its own.
+    if (size == 0) return ScrubResult{ScrubResult::Outcome::kEmptyInput, Format(kInputEmpty, {input})};
   }
 
   const std::string backup = input + kBackupSuffix;

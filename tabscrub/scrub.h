@@ -42,7 +42,8 @@ struct ScrubResult {
     kFailed,      // a step failed; `message` names it
   };
   Outcome outcome = Outcome::kDone;
-  // For kEmptyInput and kFailed: the text for the user, ending in a line feed.
+  // For kFailed: the text for the user, ending in a line feed. For
+  // kEmptyInput: the notice "File "<input>" is empty.", without a line feed.
   std::string message;
 };
 

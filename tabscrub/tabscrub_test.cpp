@@ -228,7 +228,8 @@ TEST(TabscrubTest, EmptyFileIsReportedAndNothingChanges) {
   TempDir dir;
   WriteFile(dir.File("empty.txt"), "");
   RunResult run = Scrub(dir.path(), {"empty.txt"});
-  ExpectFailure(run, "File \"empty.txt\" is empty.\n");
+  // The notice stands as the desktop build shows it, without a line feed.
+  ExpectFailure(run, "File \"empty.txt\" is empty.");
   EXPECT_EQ(ListDir(dir.path()), Names{"empty.txt"});
 
   // An older backup is not touched either: the check comes before any change.
