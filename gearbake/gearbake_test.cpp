@@ -672,6 +672,9 @@ TEST(GearbakeExamples, BakeTheSameBytesTwice) {
       EXPECT_FALSE(items.loot.empty());
       for (const auto& weapon : items.weapons) EXPECT_LT(weapon.typeIndex, 7) << weapon.name;
       for (const auto& armor : items.armors) EXPECT_LT(armor.typeIndex, 7) << armor.name;
+      // Every example item names its texture; -1 would mean a misnamed column.
+      for (const auto& item : items.quest) EXPECT_GE(item.textureTypeIndex, 0) << item.name;
+      for (const auto& item : items.loot) EXPECT_GE(item.textureTypeIndex, 0) << item.name;
     } else {
       EXPECT_TRUE(ws.Database() == first);
     }

@@ -33,6 +33,14 @@ TEST(LeadingNumber, ReadsThePrefixAndIgnoresTheRest) {
   }
 }
 
+TEST(LeadingNumber, RealsAreReadToDoubleThenRoundedToSingle) {
+  // 1 + 2^-24 + 2^-60: read straight to single it rounds up to 1 + 2^-23; read
+  // to double it lands on 1 + 2^-24, a tie that rounds to even, 1.0.
+  EXPECT_EQ(LeadingReal("1.000000059604644776257986737988403547205962240695953369140625"),
+            1.0f);
+  EXPECT_EQ(LeadingReal("0.1"), static_cast<float>(0.1));
+}
+
 TEST(LeadingNumber, OutOfRangeValuesClampInsteadOfOverflowing) {
   EXPECT_EQ(LeadingInt("2147483647"), std::numeric_limits<int32_t>::max());
   EXPECT_EQ(LeadingInt("2147483648"), std::numeric_limits<int32_t>::max());

@@ -60,9 +60,11 @@ float LeadingReal(std::string_view text) {
     size_t exponent_end = SkipDigits(text, exponent);
     if (exponent_end > exponent) at = exponent_end;  // "2e" is the number 2 and a letter
   }
-  // The prefix is a plain decimal spelling, so strtof reads all of it.
+  // The prefix is a plain decimal spelling, so strtod reads all of it. It is
+  // read to double precision and then rounded to single, as the older tools
+  // stored it; reading straight to single can differ in the last bit.
   const std::string number(text.substr(begin, at - begin));
-  return std::strtof(number.c_str(), nullptr);
+  return static_cast<float>(std::strtod(number.c_str(), nullptr));
 }
 
 }  // namespace gearbake

@@ -18,8 +18,8 @@ namespace gearbake {
 int32_t LeadingInt(std::string_view text);
 
 // Leading white space, then the longest prefix of the form
-// [+-]?(digits[.digits]|.digits)([eE][+-]?digits)?, rounded to single
-// precision; a value beyond the float range gives an infinity. Hexadecimal,
+// [+-]?(digits[.digits]|.digits)([eE][+-]?digits)?, read to double precision
+// and then rounded to single; a value beyond the float range gives an infinity. Hexadecimal,
 // "inf" and "nan" spellings are not numbers here and read as 0.
 float LeadingReal(std::string_view text);
 
