@@ -151,36 +151,36 @@ int TableFile::ReadGroupedHeader() {
 int TableFile::ConvertToRegistry() {
   RemoveTempFiles();
   const std::string ini_name = IniFileName();
-
-  std::string ini;
-  std::vector<std::string> cells;
-  int row_number = 0;
-  for (std::string line = ReadLine(); !line.empty(); line = ReadLine()) {
-    SplitCells(line, &cells);
-    if (cells[0].empty()) continue;  // rows without a key are not records
-    ini += "\n[";
-    ini += cells[0];
-    ini += "]\n";
-    for (size_t i = 0; i < column_names_.size() && i < cells.size(); ++i) {
-      std::string& cell = cells[i];
-      // Percent cells ("50%") are stored as their number.
-      while (!cell.empty() && cell.back() == '%') cell.pop_back();
-      if (cell.empty()) continue;
-      ini += column_names_[i];
-      ini += '=';
-      ini += cell;
-      ini += '\n';
-    }
-    ini += "SortOrderID=" + std::to_string(row_number++) + "\n";
-  }
-
+  // The INI text goes straight to the file through stdio's buffer: a large
+  // table's INI text is several times the table's size.
   std::FILE* file = std::fopen(ini_name.c_str(), "w");
   if (file == nullptr) {
     ReportError("Can't create the converter's input file \"%s\": %s.\n", ini_name.c_str(),
                 platform::ErrorText(errno).c_str());
     return 0;
   }
-  bool written = std::fwrite(ini.data(), 1, ini.size(), file) == ini.size();
+  auto put = [file](const std::string& text) { std::fwrite(text.data(), 1, text.size(), file); };
+  std::vector<std::string> cells;
+  int row_number = 0;
+  for (std::string line = ReadLine(); !line.empty(); line = ReadLine()) {
+    SplitCells(line, &cells);
+    if (cells[0].empty()) continue;  // rows without a key are not records
+    std::fputs("\n[", file);
+    put(cells[0]);
+    std::fputs("]\n", file);
+    for (size_t i = 0; i < column_names_.size() && i < cells.size(); ++i) {
+      std::string& cell = cells[i];
+      // Percent cells ("50%") are stored as their number.
+      while (!cell.empty() && cell.back() == '%') cell.pop_back();
+      if (cell.empty()) continue;
+      put(column_names_[i]);
+      std::fputc('=', file);
+      put(cell);
+      std::fputc('\n', file);
+    }
+    std::fprintf(file, "SortOrderID=%d\n", row_number++);
+  }
+  bool written = !std::ferror(file);
   written = (std::fclose(file) == 0) && written;
   if (!written) {
     ReportError("Can't write the converter's input file \"%s\": %s.\n", ini_name.c_str(),
@@ -236,7 +236,7 @@ void TableFile::GetSortedSections(const CFileRegistry& registry,
 }
 
 int TableFile::BuildTable(const char* title, const std::string& file_name, HeaderKind header,
-                          const FillFunction& fill) {
+                          const FillFunction& fill, const std::function<void(size_t)>& begin_rows) {
   std::printf("%s", title);
   if (!Load(file_name)) return 0;
   if (header == HeaderKind::kOneRow) {
@@ -250,6 +250,7 @@ int TableFile::BuildTable(const char* title, const std::string& file_name, Heade
 
   std::vector<CFileRegistry::Section> sections;
   GetSortedSections(registry, &sections);
+  if (begin_rows) begin_rows(sections.size());
   for (const CFileRegistry::Section& section : sections) {
     if (section.name().empty()) continue;
     std::printf(".");

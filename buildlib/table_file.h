@@ -72,11 +72,13 @@ class TableFile {
   // converts it and opens the registry file; then, for each section with a
   // name, in row order, prints "." and calls `fill`; then removes the INI
   // file and prints a line break. 0 (with nothing filled) when the table
-  // could not be read.
+  // could not be read. `begin_rows`, when given, learns the number of
+  // sections before the first is filled.
   using FillFunction =
       std::function<void(const CFileRegistry& registry, const CFileRegistry::Section& row)>;
   int BuildTable(const char* title, const std::string& file_name, HeaderKind header,
-                 const FillFunction& fill);
+                 const FillFunction& fill,
+                 const std::function<void(size_t)>& begin_rows = nullptr);
 
   // BuildTable for a list with one record per row, in row order. On failure
   // the list is left as it was.
@@ -90,7 +92,8 @@ class TableFile {
                         [&](const CFileRegistry& registry, const CFileRegistry::Section& row) {
                           records.emplace_back();
                           fill_record(registry, row, &records.back());
-                        });
+                        },
+                        [&](size_t rows) { records.reserve(rows); });
     if (ok) *list = std::move(records);
     return ok;
   }
