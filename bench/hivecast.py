@@ -4,7 +4,7 @@ builders' output: one section per row named like "Lever00001" (names that
 differ only in their digits crowd a few dozen home slots), about eight keys
 per section and a running SortOrderID.
 
-Usage: bench/hivecast.py [build directory]   (default: build)
+Usage: bench/hivecast.py [build/bin]
 Prints sections per second for a 6,554-section and a 65,535-section text and
 the ratio of their times; the larger one is 10x the rows and should take
 about 10x the time, well under a second.
@@ -54,8 +54,8 @@ def best_time(program, ini, runs=3):
 
 
 def main():
-    build = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build")
-    program = os.path.join(build, "bin", "hivecast")
+    bin_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build", "bin")
+    program = os.path.join(bin_dir, "hivecast")
     if not os.access(program, os.X_OK):
         sys.exit("hivecast not found at %s; build it first" % program)
     times = {}

@@ -2,7 +2,7 @@
 """Times speechbake on generated speech tables and compares it with reading
 the same bytes (cat to /dev/null), the floor no table builder can beat.
 
-Usage: bench/speechbake.py [--lines N] [--runs N] [--bin PATH]
+Usage: bench/speechbake.py [build/bin] [--lines N] [--runs N]
 Prints the table size, the best wall and CPU time of each, and lines per second.
 """
 import argparse
@@ -95,22 +95,21 @@ def report(label, timing, runs, lines, table_bytes):
           % (label, wall, lines / wall, table_bytes / 1e6 / wall, cpu, lines / max(cpu, 1e-6), runs))
 
 
-def find_program(explicit):
-    if explicit:
-        return os.path.abspath(explicit)
-    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    for build in ["build"] + sorted(d for d in os.listdir(root) if d.startswith("build")):
-        candidate = os.path.join(root, build, "bin", "speechbake")
-        if os.access(candidate, os.X_OK):
-            return candidate
-    sys.exit("speechbake not found; build it first or give --bin")
+def find_program(bin_dir):
+    if not bin_dir:
+        bin_dir = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
+                               "build", "bin")
+    program = os.path.abspath(os.path.join(bin_dir, "speechbake"))
+    if not os.access(program, os.X_OK):
+        sys.exit(f"speechbake not found at {program}; build it first")
+    return program
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--lines", type=int, default=200000, help="speech lines in all tables")
     parser.add_argument("--runs", type=int, default=5, help="runs of each command; the best counts")
-    parser.add_argument("--bin", help="the speechbake program (default: build*/bin/speechbake)")
+    parser.add_argument("bin", nargs="?", help="the programs' directory (default: build/bin)")
     args = parser.parse_args()
     program = find_program(args.bin)
 
