@@ -2,7 +2,7 @@
 
 # bake_add_test(<name> SOURCES <files...> LIBS <targets...> [DEPENDS <programs...>])
 # Builds a GoogleTest program into build/tests and registers its cases with CTest.
-# End-to-end tests find the programs through the BAKE_BIN_DIR definition and
+# End-to-end tests find the programs through testsupport (BAKE_BIN_DIR) and
 # name the programs they run in DEPENDS, so that those are built first.
 function(bake_add_test name)
   if(NOT BAKE_TESTS)
@@ -12,8 +12,6 @@ function(bake_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} bake_testsupport GTest::gtest GTest::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  target_compile_definitions(${name} PRIVATE BAKE_BIN_DIR="${BAKE_BIN_DIR}"
-                             BAKE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   if(ARG_DEPENDS)
     add_dependencies(${name} ${ARG_DEPENDS})
   endif()

@@ -656,7 +656,7 @@ TEST(GearbakeExamples, BakeTheSameBytesTwice) {
   for (int round = 0; round < 2; ++round) {
     Workspace ws;
     for (const char* table : kTables) {
-      ws.Put(table, ReadFile(std::string(BAKE_SOURCE_DIR) + "/examples/gearbake/" + table));
+      ws.Put(table, testsupport::ExampleTable("gearbake", table));
     }
     RunResult run = ws.Bake();
     ASSERT_EQ(run.exit_status, 0);

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -160,9 +159,7 @@ TEST(JournalbakeTest, CommandLineMistakesAndUnwritableOutput) {
 }
 
 TEST(JournalbakeTest, HostileTablesNeverCrash) {
-  std::mt19937 random(7);
-  std::string noise(50000, '\0');
-  for (char& byte : noise) byte = static_cast<char>(random());
+  const std::string noise = testsupport::RandomBytes(50000, 7);
   std::string page = std::string(kQuestHeader) + "Q\t1\t2\ta,b\tt\t\t\t\t\t\t";
   page += std::string(4096 - page.size(), '7');
   struct Case {

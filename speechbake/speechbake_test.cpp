@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -339,9 +338,7 @@ TEST(SpeechbakeTest, AZeroByteEndsItsLinesTextAndTheRunGoesOn) {
 }
 
 TEST(SpeechbakeTest, HostileTablesNeverCrash) {
-  std::mt19937 random(20240607);
-  std::string noise(50000, '\0');
-  for (char& byte : noise) byte = static_cast<char>(random());
+  const std::string noise = testsupport::RandomBytes(50000, 20240607);
   std::string long_text(1 << 20, 'w');
   // A table of exactly one page whose last cell runs to the end of the
   // mapping: a reader that looked for a terminator would fault past it.

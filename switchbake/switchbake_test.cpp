@@ -173,14 +173,8 @@ TEST_F(SwitchbakeTest, MissingConverterIsReportedAndTheListLeftEmpty) {
 }
 
 TEST_F(SwitchbakeTest, HostileTablesNeverCrash) {
-  std::string random;
-  uint32_t state = 12345;
-  for (int i = 0; i < 20000; ++i) {
-    state = state * 1103515245 + 12345;
-    random.push_back(static_cast<char>(state >> 16));
-  }
   const std::string tables[] = {
-      random,
+      testsupport::RandomBytes(20000, 12345),
       "",
       "Name\tPlace1\n\0Gate\t1,2\n",
       "Name\tPlace1\nGate\t" + std::string(60000, ',') + "\n",

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -228,12 +227,9 @@ TEST(TalentbakeTest, PerkChunksFollowTheirIds) {
 // Malformed tables end in a database (with what could be read) or in a
 // clear message, never in a crash or a partial file.
 TEST(TalentbakeTest, BadTablesNeverCrashOrLeavePartialFiles) {
-  std::mt19937 random(20240611);
-  std::string noise(4096, '\0');
-  for (char& c : noise) c = static_cast<char>(random() & 0xFF);
-  std::string texty_noise(4096, '\0');
-  const char kAlphabet[] = "ab%[]=\t\t\r\n\n ,.0123456789-";
-  for (char& c : texty_noise) c = kAlphabet[random() % (sizeof kAlphabet - 1)];
+  const std::string noise = testsupport::RandomBytes(4096, 20240611);
+  const std::string texty_noise =
+      testsupport::RandomText(4096, "ab%[]=\t\t\r\n\n ,.0123456789-", 20240612);
 
   struct Case {
     const char* what;
@@ -312,7 +308,7 @@ TEST(TalentbakeTest, UnwritableOutputDirectoryFailsWithoutDatabase) {
 TEST(TalentbakeTest, ExampleTablesBake) {
   TempDir dir;
   for (const char* table : {kSkillsTable, kPerksTable}) {
-    WriteFile(dir.File(table), ReadFile(std::string(BAKE_SOURCE_DIR) + "/examples/talentbake/" + table));
+    WriteFile(dir.File(table), testsupport::ExampleTable("talentbake", table));
   }
   RunResult run = Bake(dir);
   ASSERT_EQ(run.exit_status, 0) << run.err;

@@ -8,6 +8,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <random>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -186,6 +187,24 @@ std::string FloatChunk(uint8_t id, float value) {
   int32_t bits;
   std::memcpy(&bits, &value, sizeof bits);
   return IntChunk(id, bits);
+}
+
+std::string RandomBytes(size_t size, uint32_t seed) {
+  std::mt19937 random(seed);
+  std::string bytes(size, '\0');
+  for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+  return bytes;
+}
+
+std::string RandomText(size_t size, const std::string& alphabet, uint32_t seed) {
+  std::mt19937 random(seed);
+  std::string text(size, '\0');
+  for (char& c : text) c = alphabet[random() % alphabet.size()];
+  return text;
+}
+
+std::string ExampleTable(const std::string& program, const std::string& table) {
+  return ReadFile(std::string(BAKE_SOURCE_DIR) + "/examples/" + program + "/" + table);
 }
 
 std::string DatabaseTail() { return Bytes("00 00 02 0C 02 08 01 00 00 00"); }

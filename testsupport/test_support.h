@@ -63,6 +63,13 @@ std::string TextChunk(uint8_t id, const std::string& text);
 // A 4-byte field chunk holding an integer or a single-precision real.
 std::string IntChunk(uint8_t id, int32_t value);
 std::string FloatChunk(uint8_t id, float value);
+// `size` pseudo-random bytes (any value), the same for the same seed.
+std::string RandomBytes(size_t size, uint32_t seed);
+// `size` pseudo-random characters drawn from `alphabet`, the same for the same seed.
+std::string RandomText(size_t size, const std::string& alphabet, uint32_t seed);
+// The bytes of an example table: examples/<program>/<table> in the source tree.
+std::string ExampleTable(const std::string& program, const std::string& table);
+
 // The ten bytes every database ends with: the empty object table and the
 // object data chunk holding version 1.
 std::string DatabaseTail();

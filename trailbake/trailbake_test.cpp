@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <limits>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -285,12 +284,9 @@ TEST(TrailbakeTest, TenthReportedErrorEndsTheRunWithoutDatabase) {
 // Malformed tables end in a database (with what could be read) or in a
 // clear message, never in a crash or a partial file.
 TEST(TrailbakeTest, BadTablesNeverCrashOrLeavePartialFiles) {
-  std::mt19937 random(61);
-  std::string noise(4096, '\0');
-  for (char& c : noise) c = static_cast<char>(random() & 0xFF);
-  std::string texty_noise(4096, '\0');
-  const char kAlphabet[] = "ab%[]=\t\t\r\n\n ,.0123456789-eE";
-  for (char& c : texty_noise) c = kAlphabet[random() % (sizeof kAlphabet - 1)];
+  const std::string noise = testsupport::RandomBytes(4096, 61);
+  const std::string texty_noise =
+      testsupport::RandomText(4096, "ab%[]=\t\t\r\n\n ,.0123456789-eE", 62);
 
   struct Case {
     const char* what;
@@ -334,7 +330,7 @@ TEST(TrailbakeTest, BadTablesNeverCrashOrLeavePartialFiles) {
 TEST(TrailbakeTest, ExampleTablesBake) {
   TempDir dir;
   for (const char* table : {kBloodPrintsTable, kFootPrintsTable, kFirePrintsTable}) {
-    WriteFile(dir.File(table), ReadFile(std::string(BAKE_SOURCE_DIR) + "/examples/trailbake/" + table));
+    WriteFile(dir.File(table), testsupport::ExampleTable("trailbake", table));
   }
   RunResult run = Bake(dir);
   ASSERT_EQ(run.exit_status, 0) << run.err;
