@@ -5,13 +5,11 @@
 #include <limits>
 #include <string>
 
+#include "platform/c_numbers.h"
+
 namespace buildlib {
 
 namespace {
-
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -27,8 +25,8 @@ size_t CountDigits(std::string_view text, size_t pos) {
 std::string_view TrimSpace(std::string_view text) {
   size_t begin = 0;
   size_t end = text.size();
-  while (begin < end && IsSpace(text[begin])) ++begin;
-  while (end > begin && IsSpace(text[end - 1])) --end;
+  while (begin < end && platform::IsCSpace(text[begin])) ++begin;
+  while (end > begin && platform::IsCSpace(text[end - 1])) --end;
   return text.substr(begin, end - begin);
 }
 

@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <utility>
 
+#include "buildlib/number_text.h"
 #include "buildlib/report_error.h"
 #include "platform/output_file.h"
 #include "platform/process.h"
@@ -20,14 +21,9 @@ namespace {
 // The converter's program file name.
 constexpr const char kConverterName[] = "hivecast";
 
-bool IsCellSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
+// A cell: the bytes between two separators, white space trimmed.
 std::string Trimmed(const std::string& text, size_t begin, size_t end) {
-  while (begin < end && IsCellSpace(text[begin])) ++begin;
-  while (end > begin && IsCellSpace(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
+  return std::string(TrimSpace(std::string_view(text).substr(begin, end - begin)));
 }
 
 // Reads a whole regular file; false when it cannot be opened or read.

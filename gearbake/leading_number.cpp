@@ -1,20 +1,18 @@
 #include "gearbake/leading_number.h"
 
 #include <cstdlib>
-#include <limits>
 #include <string>
+
+#include "platform/c_numbers.h"
 
 namespace gearbake {
 
 namespace {
 
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 size_t SkipSpace(std::string_view text, size_t at) {
-  while (at < text.size() && IsSpace(text[at])) ++at;
+  while (at < text.size() && platform::IsCSpace(text[at])) ++at;
   return at;
 }
 size_t SkipDigits(std::string_view text, size_t at) {
@@ -24,22 +22,7 @@ size_t SkipDigits(std::string_view text, size_t at) {
 
 }  // namespace
 
-int32_t LeadingInt(std::string_view text) {
-  size_t at = SkipSpace(text, 0);
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-  // One more than INT32_MAX: the magnitude of INT32_MIN. Accumulating stops
-  // there, so no long run of digits can overflow.
-  constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
-  int64_t magnitude = 0;
-  for (; at < text.size() && IsDigit(text[at]); ++at) {
-    magnitude = magnitude * 10 + (text[at] - '0');
-    if (magnitude > kLimit) magnitude = kLimit;
-  }
-  int64_t value = negative ? -magnitude : magnitude;
-  if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-  return static_cast<int32_t>(value);
-}
+int32_t LeadingInt(std::string_view text) { return platform::ReadCInt(text); }
 
 float LeadingReal(std::string_view text) {
   const size_t begin = SkipSpace(text, 0);
@@ -64,7 +47,7 @@ float LeadingReal(std::string_view text) {
   // read to double precision and then rounded to single, as the older tools
   // stored it; reading straight to single can differ in the last bit.
   const std::string number(text.substr(begin, at - begin));
-  return static_cast<float>(std::strtod(number.c_str(), nullptr));
+  return platform::NarrowToFloat(std::strtod(number.c_str(), nullptr));
 }
 
 }  // namespace gearbake

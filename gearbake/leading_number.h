@@ -19,7 +19,8 @@ int32_t LeadingInt(std::string_view text);
 
 // Leading white space, then the longest prefix of the form
 // [+-]?(digits[.digits]|.digits)([eE][+-]?digits)?, read to double precision
-// and then rounded to single; a value beyond the float range gives an infinity. Hexadecimal,
+// and then rounded to single as the hardware rounds (beyond FLT_MAX by less than
+// half a step gives FLT_MAX, further out an infinity). Hexadecimal,
 // "inf" and "nan" spellings are not numbers here and read as 0.
 float LeadingReal(std::string_view text);
 

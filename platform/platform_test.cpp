@@ -1,8 +1,12 @@
+#include <cfloat>
 #include <fcntl.h>
+#include <limits>
+#include <utility>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/c_numbers.h"
 #include "platform/file_times.h"
 #include "platform/mapped_file.h"
 #include "platform/output_file.h"
@@ -117,6 +121,25 @@ TEST(FileTimesTest, TimesSurviveARewrite) {
   EXPECT_EQ(got.access.tv_sec, 1000000);
   EXPECT_EQ(got.modification.tv_sec, 2000000);
   EXPECT_EQ(got.modification.tv_nsec, 7);
+}
+
+TEST(CNumbersTest, ReadCIntStopsAtTheTextsEndAndHoldsAtTheLimits) {
+  const std::pair<std::string_view, int32_t> cases[] = {
+      {"12abc", 12},        {"  -7", -7},         {"+3", 3},
+      {"abc", 0},           {"", 0},              {"- 1", 0},
+      {"99999999999", INT32_MAX}, {"-2147483648", INT32_MIN}, {"-99999999999", INT32_MIN},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(platform::ReadCInt(text), value) << text;
+  // A view that ends before the digits do: nothing past its end is read.
+  EXPECT_EQ(platform::ReadCInt(std::string_view("123456", 2)), 12);
+}
+
+TEST(CNumbersTest, NarrowToFloatRoundsBeyondTheSingleRange) {
+  EXPECT_EQ(platform::NarrowToFloat(2.5), 2.5f);
+  EXPECT_EQ(platform::NarrowToFloat(3.4028235e38), FLT_MAX);
+  EXPECT_EQ(platform::NarrowToFloat(-3.4028235e38), -FLT_MAX);
+  EXPECT_EQ(platform::NarrowToFloat(1e39), std::numeric_limits<float>::infinity());
+  EXPECT_EQ(platform::NarrowToFloat(-1e39), -std::numeric_limits<float>::infinity());
 }
 
 }  // namespace
