@@ -4,15 +4,13 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 #include "buildlib/number_text.h"
 #include "buildlib/report_error.h"
 #include "platform/output_file.h"
 #include "platform/process.h"
+#include "platform/whole_file.h"
 
 namespace buildlib {
 
@@ -24,33 +22,6 @@ constexpr const char kConverterName[] = "hivecast";
 // A cell: the bytes between two separators, white space trimmed.
 std::string Trimmed(const std::string& text, size_t begin, size_t end) {
   return std::string(TrimSpace(std::string_view(text).substr(begin, end - begin)));
-}
-
-// Reads a whole regular file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string* text) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st;
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  text->clear();
-  if (ok) {
-    text->resize(static_cast<size_t>(st.st_size));
-    size_t done = 0;
-    while (done < text->size()) {
-      ssize_t n = ::read(fd, text->data() + done, text->size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) break;
-      done += static_cast<size_t>(n);
-    }
-    text->resize(done);  // a file that shrank while being read keeps what was read
-    char extra;
-    ssize_t n;
-    // A file that grew while being read: take the rest too.
-    while ((n = ::read(fd, &extra, 1)) == 1) text->push_back(extra);
-    ok = n == 0;
-  }
-  ::close(fd);
-  return ok;
 }
 
 }  // namespace
@@ -71,7 +42,8 @@ int SplitCells(const std::string& text, std::vector<std::string>* cells, char se
 
 int TableFile::Load(const std::string& file_name) {
   std::string text;
-  if (!ReadWholeFile(file_name, &text)) {
+  int error = 0;
+  if (!platform::ReadWholeFile(file_name, &text, &error)) {
     std::printf("Can't open file \"%s\".\n", file_name.c_str());
     return 0;
   }

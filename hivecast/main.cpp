@@ -10,18 +10,15 @@
 // (also when repeated sections were warned about), 1 when the INI file cannot
 // be read or converted or the registry file cannot be written, 2 on a wrong
 // command line.
-#include <cerrno>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <sys/stat.h>
 
 #include "hivecast/ini_reader.h"
 #include "hivecast/registry_writer.h"
 #include "platform/console.h"
 #include "platform/output_file.h"
+#include "platform/whole_file.h"
 
 namespace {
 
@@ -36,34 +33,6 @@ std::string RegistryPathFor(const std::string& ini_path) {
     path.resize(path.size() - kIniExtension.size());
   }
   return path + std::string(kRegistryExtension);
-}
-
-// The whole file; false with errno's text in *error when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::string* text, std::string* error) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    *error = platform::ErrorText(errno);
-    return false;
-  }
-  // Sized up front: a full table's INI text runs to megabytes, and growing
-  // the buffer step by step would copy it over and over.
-  std::string bytes;
-  struct stat info;
-  if (::fstat(::fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-    bytes.reserve(static_cast<size_t>(info.st_size));
-  }
-  char buffer[1 << 16];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
-  const bool failed = std::ferror(file) != 0;
-  const int read_error = errno;
-  std::fclose(file);
-  if (failed) {
-    *error = platform::ErrorText(read_error);
-    return false;
-  }
-  *text = std::move(bytes);
-  return true;
 }
 
 bool WriteRegistry(const std::string& path, const std::string& bytes, std::string* error) {
@@ -90,8 +59,9 @@ int main(int argc, char** argv) {
 
   std::string text;
   std::string error;
-  if (!ReadWholeFile(ini_path, &text, &error)) {
-    Fail("cannot read \"" + ini_path + "\": " + error);
+  int read_error = 0;
+  if (!platform::ReadWholeFile(ini_path, &text, &read_error)) {
+    Fail("cannot read \"" + ini_path + "\": " + platform::ErrorText(read_error));
     return 1;
   }
 
